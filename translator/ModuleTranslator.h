@@ -1,0 +1,104 @@
+// CModuleTranslator: the cursor over 1C source text and the one-pass
+// translator that appends C++ text to m_strOut as it reads.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "NameTree.h"
+
+// Stands for the application framework's exception base class.
+class CException {
+public:
+    virtual ~CException() = default;
+};
+
+// Every source error throws a pointer to the translator's m_error; the
+// message is one class-wide text, the one stored by the latest error.
+class CTranslateError : public CException {
+public:
+    ~CTranslateError() override = default;
+    static void SetMessage(std::string strMessage);
+    static std::string GetMessage();
+};
+
+class CModuleTranslator {
+public:
+    CModuleTranslator();
+    CModuleTranslator(const CModuleTranslator&) = delete;
+    CModuleTranslator& operator=(const CModuleTranslator&) = delete;
+    virtual ~CModuleTranslator();
+
+    // Lifecycle and output
+    void Reset();
+    void SetSource(std::string strSource);
+    void Indent();
+
+    // Cursor
+    void SkipBlanks();
+    bool IsNameStart();
+    bool IsWord(std::string_view word);
+    std::string GetWord(bool bAsWritten = false);
+    void GetExactWord(std::string_view word);
+    std::string GetName(bool bRaw = false);
+    bool IsChar(char c);
+    std::string GetChar(char c);
+    bool IsLabel();
+    std::string GetLabel();
+    [[noreturn]] void ThrowError(std::string_view message, int nPos);
+
+    // Keywords and built-in names
+    bool IsKeyWord(std::string_view keyword);
+    void GetKeyWord(std::string_view keyword);
+    bool FindBuiltinName(std::string& name);
+
+    // Names and transliteration
+    std::string TranslateName(const std::string& name);
+    bool FindTranslitName(std::string& name);
+
+    // Inline C++
+    static std::string PreprocessCppLines(std::string strText);
+
+    int m_nIndent = 0;
+    std::string m_strClassPrefix;
+    std::string m_strSource;
+    std::string m_strUpper;
+    int m_nPos = 0;
+    std::string m_strOut;
+    CNameTree m_keywordTree;
+    std::vector<std::string> m_moduleVarList;
+    std::vector<std::pair<std::string, std::string>> m_cppDefs;
+    CNameTree m_moduleVarTree;
+    CNameTree m_localVarTree;
+    CNameTree m_cppDefTree;
+    CNameTree m_procTree;
+    std::vector<std::string> m_prototypes;
+    CNameTree m_builtinTree;
+    CNameTree m_translitTree;
+    std::vector<std::string> m_translitNames;
+    CTranslateError m_error;
+    int m_nLevel = 0; // nesting depth of the construct being read
+
+    // One guard for every recursive construct: entering one level deeper
+    // than kMaxLevel is a source error, not a stack overflow.
+    class CLevel {
+    public:
+        explicit CLevel(CModuleTranslator& translator);
+        ~CLevel();
+        CLevel(const CLevel&) = delete;
+        CLevel& operator=(const CLevel&) = delete;
+
+    private:
+        CModuleTranslator& m_translator;
+    };
+    static constexpr int kMaxLevel = 400;
+
+protected:
+    // Loads a text as the source without Reset (fragment entries).
+    void LoadSource(std::string strSource);
+    bool AtEnd() const { return m_nPos >= int(m_strSource.size()); }
+    unsigned char Upper(int nPos) const { return (unsigned char)m_strUpper[nPos]; }
+    static bool IsNameChar(unsigned char c);
+};
