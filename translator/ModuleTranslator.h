@@ -24,6 +24,10 @@ public:
     static std::string GetMessage();
 };
 
+// Drives a fresh translator through fixed cases at start-up; reports
+// mismatches and errors through Notify.
+void RunSelfTest();
+
 class CModuleTranslator {
 public:
     CModuleTranslator();
@@ -58,8 +62,23 @@ public:
     std::string TranslateName(const std::string& name);
     bool FindTranslitName(std::string& name);
 
+    // Constants
+
+    // Expressions
+
+    // Statements and control statements
+
+    // Procedures and functions
+
     // Inline C++
     static std::string PreprocessCppLines(std::string strText);
+
+    // Entries: whole modules and fragments
+    std::string TranslateModule(std::string strSource, std::string strPrefix);
+    std::string TranslateClassModule(std::string strSource, std::string strPrefix);
+    std::string TranslateStatements(std::string strFragment);
+    std::string TranslateExprText(std::string strFragment);
+    std::string AssembleModule();
 
     int m_nIndent = 0;
     std::string m_strClassPrefix;
