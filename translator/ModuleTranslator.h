@@ -63,10 +63,59 @@ public:
     bool FindTranslitName(std::string& name);
 
     // Constants
+    bool IsNumber();
+    bool IsString();
+    bool IsDate();
+    bool IsConst();
+    std::string GetNumber();
+    std::string GetString();
+    std::string GetDate();
+    std::string GetConst();
+    void TranslateConst();
 
     // Expressions
+    bool TestNextChar(char c);
+    bool TestNextKeyWord(std::string_view keyword);
+    void TranslateExpr();
+    bool IsOperator();
+    void TranslateOperator();
+    bool IsOperand();
+    int TranslateOperand();
+    void TranslateArgs();
+    void TranslateMember(int& nKind);
+    bool IsTernary();
+    void TranslateTernary();
 
     // Statements and control statements
+    void TranslateStatementList();
+    bool IsVar();
+    void TranslateVar();
+    bool IsGoto();
+    void TranslateGoto();
+    void TranslateLabel();
+    bool IsReturn();
+    void TranslateReturn();
+    bool IsContinue();
+    void TranslateContinue();
+    bool IsBreak();
+    void TranslateBreak();
+    bool IsRaise();
+    void TranslateRaise();
+    bool IsHashCall();
+    void TranslateHashCall();
+    bool IsCppLine();
+    void TranslateCppLine();
+    bool IsIf();
+    void TranslateIf();
+    bool IsWhile();
+    void TranslateWhile();
+    bool IsFor();
+    void TranslateFor();
+    bool IsTry();
+    void TranslateTry();
+    void TranslateBlock();
+    void TranslateAssignment();
+    void DeclareImplicitVar(const std::string& name);
 
     // Procedures and functions
 
