@@ -30,3 +30,52 @@ std::string CModuleTranslator::PreprocessCppLines(std::string strText)
     }
     return result;
 }
+
+// Records the type of each "//cppdef:" line before the translation proper;
+// only the first marker of a line counts. As above, the next marker is
+// searched once and reused while it lies ahead.
+void CModuleTranslator::ScanCppDefs()
+{
+    static constexpr std::string_view kMarker = "//cppdef:";
+    size_t start = 0;
+    size_t marker = m_strSource.find(kMarker);
+    while (start < m_strSource.size()) {
+        if (marker != std::string::npos && marker < start)
+            marker = m_strSource.find(kMarker, start);
+        if (marker == std::string::npos)
+            break;
+        size_t nl = m_strSource.find('\n', start);
+        if (nl == std::string::npos)
+            nl = m_strSource.size();
+        if (marker < nl) {
+            m_nPos = int(marker + kMarker.size());
+            GetCppDef();
+        }
+        start = nl + 1;
+    }
+    m_strOut.clear();
+    m_nPos = 0;
+}
+
+// cppdef: type name ["[" constant "]"]
+void CModuleTranslator::GetCppDef()
+{
+    const std::string type = GetName(true);
+    std::string name = GetName();
+    if (IsChar('[')) {
+        name += GetChar('[');
+        name += GetConst();
+        name += GetChar(']');
+    }
+    m_cppDefTree.FindOrAdd(name);
+    m_cppDefTree.SetValue(int(m_cppDefs.size()));
+    m_cppDefs.emplace_back(type, name);
+}
+
+// The C++ type a "//cppdef:" line gave the name, or "" when none did.
+std::string CModuleTranslator::FindCppType(const std::string& name)
+{
+    if (!m_cppDefTree.Find(name))
+        return "";
+    return m_cppDefs[m_cppDefTree.GetValue()].first;
+}

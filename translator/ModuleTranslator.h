@@ -118,9 +118,21 @@ public:
     void DeclareImplicitVar(const std::string& name);
 
     // Procedures and functions
+    bool IsProcedure();
+    bool IsFunction();
+    void TranslateProcedure();
+    void TranslateFunction();
+    void TranslateRoutine(bool bFunction);
+    void TranslateParameterList(const std::string& strHeader);
+    std::string GetDefaultValue();
 
     // Inline C++
     static std::string PreprocessCppLines(std::string strText);
+    void ScanCppDefs();
+    void GetCppDef();
+    std::string FindCppType(const std::string& name);
+    void TranslateModuleText();
+    void CheckEnd(std::string_view message);
 
     // Entries: whole modules and fragments
     std::string TranslateModule(std::string strSource, std::string strPrefix);
