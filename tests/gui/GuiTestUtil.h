@@ -1,0 +1,45 @@
+// Shared pieces of the dialog and workflow tests.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Notify.h"
+
+inline std::string S(std::string_view v)
+{
+    return std::string(v);
+}
+
+// Collects what the program tells the user instead of showing it.
+class CNotifyRecorder {
+public:
+    CNotifyRecorder()
+        : m_previous(SetNotifySink([this](const std::string& text) { m_messages.push_back(text); }))
+    {
+    }
+    ~CNotifyRecorder() { SetNotifySink(m_previous); }
+    CNotifyRecorder(const CNotifyRecorder&) = delete;
+    CNotifyRecorder& operator=(const CNotifyRecorder&) = delete;
+
+    std::vector<std::string> m_messages;
+
+private:
+    NotifySink m_previous;
+};
+
+inline std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteFile(const std::filesystem::path& path, std::string_view text)
+{
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+}
