@@ -11,20 +11,24 @@ bool IsDigit(unsigned char c)
     return c >= '0' && c <= '9';
 }
 
-// A 1C backslash is an ordinary character, so in C++ text it must be
-// doubled; the backslash in front of a quote is the escape GetString made.
+// GetString's literal as valid C++: a 1C backslash is an ordinary
+// character and a string may run over lines, so backslashes are doubled and
+// line breaks escaped; the backslash before a quote is GetString's own.
 std::string CppLiteral(std::string_view literal)
 {
     const std::string_view content = literal.substr(1, literal.size() - 2);
     std::string result = "\"";
     for (size_t i = 0; i < content.size(); ++i) {
-        result += content[i];
-        if (content[i] != '\\')
-            continue;
-        if (i + 1 < content.size() && content[i + 1] == '"')
-            result += content[++i];
+        if (content[i] == '\n')
+            result += "\\n";
+        else if (content[i] == '\r')
+            result += "\\r";
+        else if (content[i] != '\\')
+            result += content[i];
+        else if (i + 1 < content.size() && content[i + 1] == '"')
+            result += content.substr(i++, 2);
         else
-            result += '\\';
+            result += "\\\\";
     }
     result += '"';
     return result;

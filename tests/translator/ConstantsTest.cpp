@@ -35,7 +35,7 @@ TEST(Constants, TranslateConst)
         {"'abc'", "_D(\"abc\")|\n"},
         {"'00.00.00'", "_D(\"00.00.00\")|\n"},
         {"  \"Hi!\";", "_S(\"Hi!\")|;\n"},
-        {"\"line\n|next\"", "_S(\"line\n|next\")|\n"},
+        {"\"line\r\n|next\"", "_S(\"line\\r\\n|next\")|\n"},
         // An unclosed string or date takes the rest but the final line feed.
         {"\"abc", "_S(\"abc\")|"},
         {"'abc", "_D(\"abc\")|"},
