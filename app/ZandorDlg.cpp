@@ -63,6 +63,10 @@ CZandorDlg::CZandorDlg(QWidget* parent)
     connect(about, &QAction::triggered, this, &CZandorDlg::OnAbout);
     layout()->setMenuBar(menuBar);
 
+    // Qt's default tab stops are far wider than the code's indentation needs.
+    for (QPlainTextEdit* edit : {m_ui->edit1000, m_ui->edit1003})
+        edit->setTabStopDistance(4 * edit->fontMetrics().horizontalAdvance(QLatin1Char(' ')));
+
     connect(m_ui->button1004, &QPushButton::clicked, this, &CZandorDlg::OnTranslate);
     m_ui->radio1005->setChecked(true);
     SetEditText(*m_ui->edit1000, WithCrLf(kSampleModule));
