@@ -1,5 +1,6 @@
 #include "NameTree.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -73,8 +74,9 @@ bool CNameTree::FindOrAdd(std::string_view key, bool bFindOnly)
     auto* node = new CNameNode;
     node->scrambled = std::make_unique<unsigned char[]>(n);
     node->key = std::make_unique<char[]>(n);
-    std::memcpy(node->scrambled.get(), s.data(), n);
-    std::memcpy(node->key.get(), key.data(), n);
+    // copy, not memcpy: the empty key has no bytes and may have no buffer
+    std::copy(s.begin(), s.end(), node->scrambled.get());
+    std::copy(key.begin(), key.end(), node->key.get());
     node->nLength = n;
     *link = node;
     m_pCurrent = node;
