@@ -104,6 +104,17 @@ bool CompileErt(const SErtCompileInput& input, const fs::path& toolDirectory)
         if (!FileExists(templates[i].strPath, true))
             return false;
 
+    // An output directory that holds the templates themselves would have
+    // them overwritten by their own results.
+    for (const STemplate& t : templates) {
+        std::error_code sameError;
+        const fs::path target = outputDir + fs::path(t.strPath).filename().string();
+        if (fs::equivalent(target, t.strPath, sameError)) {
+            Notify(std::string("Выходной файл совпадает с шаблоном: "_w) + PathText(t.strPath));
+            return false;
+        }
+    }
+
     const fs::path stgpick = FindTool(templateDir, toolDirectory, "stgpick");
     const fs::path infrax = FindTool(templateDir, toolDirectory, "infrax");
 

@@ -114,6 +114,8 @@ TEST_F(ErtCompile, FailuresSayWhatIsWrongAndStop)
         {"empty ert field", [&](SErtCompileInput& in) { in.strErt.clear(); }, {S("Файл не найден: "_w)}},
         {"empty dialog", [&](SErtCompileInput& in) { in.strErt = (kFixtures / "nodialog.ert").string(); },
          {S("Файл "_w) + tmpl + S("Dialog Stream пустой!"_w)}},
+        {"output is the template directory", [&](SErtCompileInput& in) { in.strOutput = m_templates.string(); },
+         {S("Выходной файл совпадает с шаблоном: "_w) + tmpl + "Dialog.rc"}},
         {"bad template", [&](SErtCompileInput&) { WriteFile(m_templates / "DialogDlg.h", "%s %s %d"); },
          {S("Шаблон заголовка класса диалога: недопустимая вставка \"%d\" в строке 1 (допустимы только \"%s\" и \"%%\")"_w)}},
     };
