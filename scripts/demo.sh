@@ -1,5 +1,9 @@
 #!/usr/bin/env bash
-# Runs the main job on the bundled example.
+# Translates the module of the bundled example .md into C++ with the real
+# command-line run: stgpick, infrax, then the translator.
 set -eu
 build=${1:-build}
-echo "demo: nothing to run yet"
+source=examples/example.md
+output=$build/example.cpp
+"$build/bin/zandor" "$source" "$output"
+echo "demo: the module of $source is translated; the C++ is in $output"

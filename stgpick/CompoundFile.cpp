@@ -12,7 +12,6 @@ namespace {
 
 constexpr uint32_t kMaxRegSect = 0xFFFFFFFA;
 constexpr uint32_t kEndOfChain = 0xFFFFFFFE;
-constexpr uint32_t kFreeSect = 0xFFFFFFFF;
 constexpr uint32_t kMiniSectorSize = 64;
 constexpr size_t kChunk = 1 << 20;
 constexpr unsigned char kSignature[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
