@@ -80,10 +80,8 @@ void CModuleTranslator::TranslateVar()
             continue;
         }
         Indent();
-        if (m_cppDefTree.Find(name))
-            m_strOut += m_cppDefs[m_cppDefTree.GetValue()].first + "\t" + name + ";\n";
-        else
-            m_strOut += "CValue " + name + ";\n";
+        const std::string type = FindCppType(name);
+        m_strOut += type.empty() ? "CValue " + name + ";\n" : type + "\t" + name + ";\n";
     } while (TestNextChar(','));
 }
 

@@ -120,15 +120,12 @@ TEST(Statements, Var)
 TEST(Statements, VarUsesRecordedCppType)
 {
     CModuleTranslator t;
-    t.SetSource("VAR N, Names[10], Names;");
-    t.m_cppDefs = {{"int", "N"}, {"CString", "Names[10]"}};
-    t.m_cppDefTree.FindOrAdd("N");
-    t.m_cppDefTree.SetValue(0);
-    t.m_cppDefTree.FindOrAdd("Names[10]");
-    t.m_cppDefTree.SetValue(1);
+    t.SetSource("//cppdef: int N\n//cppdef: CString Names[10]\nVAR N, Names[10], Names;");
+    t.ScanCppDefs();
     t.m_nIndent = 1;
     t.TranslateStatementList();
-    EXPECT_EQ(t.m_strOut, "\tint\tN;\n\tCString\tNames[10];\n\tCValue Names;\n");
+    EXPECT_EQ(t.m_strOut, "\t//cppdef: int N\n\t//cppdef: CString Names[10]\n"
+                          "\tint\tN;\n\tCString\tNames[10];\n\tCValue Names;\n");
 }
 
 TEST(Statements, ImplicitModuleVariables)
