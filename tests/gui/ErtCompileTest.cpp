@@ -114,6 +114,8 @@ TEST_F(ErtCompile, FailuresSayWhatIsWrongAndStop)
         {"empty ert field", [&](SErtCompileInput& in) { in.strErt.clear(); }, {S("Файл не найден: "_w)}},
         {"empty dialog", [&](SErtCompileInput& in) { in.strErt = (kFixtures / "nodialog.ert").string(); },
          {S("Файл "_w) + tmpl + S("Dialog Stream пустой!"_w)}},
+        {"output two levels deep", [&](SErtCompileInput& in) { in.strOutput = (m_dir.Path() / "a" / "b").string(); },
+         {S("Не удалось перейти в выходной каталог "_w) + (m_dir.Path() / "a" / "b").string()}},
         {"output is the template directory", [&](SErtCompileInput& in) { in.strOutput = m_templates.string(); },
          {S("Выходной файл совпадает с шаблоном: "_w) + tmpl + "Dialog.rc"}},
         {"bad template", [&](SErtCompileInput&) { WriteFile(m_templates / "DialogDlg.h", "%s %s %d"); },
