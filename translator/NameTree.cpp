@@ -1,15 +1,12 @@
 #include "NameTree.h"
 
-#include <algorithm>
 #include <cstdint>
-#include <cstring>
-#include <memory>
+#include <string>
 #include <vector>
 
 struct CNameTree::CNameNode {
-    std::unique_ptr<unsigned char[]> scrambled;
-    std::unique_ptr<char[]> key; // the key itself, to tell apart keys that scramble alike
-    int nLength = 0;
+    std::string scrambled;
+    std::string key; // the key itself, to tell apart keys that scramble alike
     int nValue = 0;
     CNameNode* pOther = nullptr;
     CNameNode* pLess = nullptr;
@@ -29,7 +26,8 @@ struct Lcg {
     }
 };
 
-std::vector<unsigned char> Scramble(std::string_view key)
+// Short keys stay in the string's own buffer: no allocation per lookup.
+std::string Scramble(std::string_view key)
 {
     Lcg lcg;
     lcg.Seed(100);
@@ -37,9 +35,9 @@ std::vector<unsigned char> Scramble(std::string_view key)
         int r = lcg.Draw();
         lcg.Seed(uint32_t(int32_t(r) * int32_t(int8_t(c))));
     }
-    std::vector<unsigned char> s(key.size());
-    for (size_t i = 0; i < key.size(); ++i)
-        s[i] = (unsigned char)key[i] ^ (unsigned char)(lcg.Draw() & 0xFF);
+    std::string s(key);
+    for (char& c : s)
+        c = char((unsigned char)c ^ (unsigned char)(lcg.Draw() & 0xFF));
     return s;
 }
 
@@ -52,34 +50,26 @@ CNameTree::~CNameTree()
 
 bool CNameTree::FindOrAdd(std::string_view key, bool bFindOnly)
 {
-    const int n = int(key.size());
-    const std::vector<unsigned char> s = Scramble(key);
+    const std::string s = Scramble(key);
     CNameNode** link = &m_pRoot;
     while (CNameNode* node = *link) {
-        if (node->nLength != n) {
+        if (node->key.size() != key.size()) {
             link = &node->pOther;
             continue;
         }
-        if (std::memcmp(node->key.get(), key.data(), n) == 0) {
+        if (node->key == key) {
             m_pCurrent = node;
             return true;
         }
-        // Equal scrambled bytes with a different key go to the other side.
-        link = std::memcmp(s.data(), node->scrambled.get(), n) < 0 ? &node->pLess : &node->pOther;
+        // Bytes compare unsigned; equal scrambled bytes with a different
+        // key go to the other side.
+        link = s.compare(node->scrambled) < 0 ? &node->pLess : &node->pOther;
     }
     if (bFindOnly) {
         m_pCurrent = nullptr;
         return false;
     }
-    auto* node = new CNameNode;
-    node->scrambled = std::make_unique<unsigned char[]>(n);
-    node->key = std::make_unique<char[]>(n);
-    // copy, not memcpy: the empty key has no bytes and may have no buffer
-    std::copy(s.begin(), s.end(), node->scrambled.get());
-    std::copy(key.begin(), key.end(), node->key.get());
-    node->nLength = n;
-    *link = node;
-    m_pCurrent = node;
+    *link = m_pCurrent = new CNameNode{s, std::string(key)};
     return false;
 }
 
