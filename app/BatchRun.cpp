@@ -112,21 +112,14 @@ bool ExtractModule(CTools& tools, const fs::path& container, const fs::path& wor
 }
 
 // The source error told as the debug log, the "Ошибка!" box and a
-// SOURCE:LINE:COLUMN line. The place is looked up in the text the
-// translator read (its copy of the module, lines kept), else in the module.
-void ReportSourceError(const std::string& source, const std::string& readText, const std::string& moduleText)
+// SOURCE:LINE:COLUMN line, counted in the text the translator read (the
+// module with its lines kept).
+void ReportSourceError(const std::string& source, const std::string& readText)
 {
     const std::string message = CTranslateError::GetMessage();
     DebugLog(message);
     Notify(Text("Ошибка!"_w));
-    std::string where;
-    for (const std::string* text : {&readText, &moduleText}) {
-        if (size_t offset = LocateError(*text, message); offset != std::string::npos) {
-            where = LineAndColumn(*text, offset) + ":";
-            break;
-        }
-    }
-    Notify(FromUtf8(source) + ":" + where + " " + message);
+    Notify(FromUtf8(source) + ":" + LineAndColumn(readText, size_t(CTranslateError::GetPosition())) + ": " + message);
 }
 
 } // namespace
@@ -169,7 +162,7 @@ int RunBatch(const std::string& source, const std::string& output, const CBatchS
         cpp = translator.TranslateModule(text, "");
     } catch (CTranslateError*) {
         std::fclose(file);
-        ReportSourceError(source, translator.m_strSource, text);
+        ReportSourceError(source, translator.m_strSource);
         return 1;
     } catch (const std::exception& e) {
         std::fclose(file);

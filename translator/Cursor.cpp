@@ -13,6 +13,12 @@ std::string& ErrorMessage()
     return message;
 }
 
+int& ErrorPosition()
+{
+    static int position = 0;
+    return position;
+}
+
 bool IsBlank(unsigned char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
@@ -28,6 +34,16 @@ void CTranslateError::SetMessage(std::string strMessage)
 std::string CTranslateError::GetMessage()
 {
     return ErrorMessage();
+}
+
+void CTranslateError::SetPosition(int nPos)
+{
+    ErrorPosition() = nPos;
+}
+
+int CTranslateError::GetPosition()
+{
+    return ErrorPosition();
 }
 
 CModuleTranslator::CModuleTranslator()
@@ -211,6 +227,7 @@ void CModuleTranslator::ThrowError(std::string_view message, int nPos)
     text += "...\n";
     text += message;
     CTranslateError::SetMessage(std::move(text));
+    CTranslateError::SetPosition(nPos);
     throw &m_error;
 }
 

@@ -16,12 +16,15 @@ public:
 };
 
 // Every source error throws a pointer to the translator's m_error; the
-// message is one class-wide text, the one stored by the latest error.
+// message is one class-wide text, the one stored by the latest error, and so
+// is the byte position of that error in the text the translator read.
 class CTranslateError : public CException {
 public:
     ~CTranslateError() override = default;
     static void SetMessage(std::string strMessage);
     static std::string GetMessage();
+    static void SetPosition(int nPos);
+    static int GetPosition();
 };
 
 // Drives a fresh translator through fixed cases at start-up; reports

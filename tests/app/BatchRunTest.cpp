@@ -76,7 +76,6 @@ TEST_F(Zandor, TranslatesTheModuleOfEachKindOfSource)
 TEST_F(Zandor, SourceErrorLeavesAnEmptyFileAndALogEntry)
 {
     bool ok = true;
-    std::string text = ReadBytes(Fixture("broken.md"));
     const std::string message = Translate(
         std::string("Перем А;\r\nА = 1;\r\nЕсли А Тогда\r\n\tА = (2;\r\nКонецЕсли;\r\n"_w), ok);
     ASSERT_FALSE(ok);
@@ -84,7 +83,7 @@ TEST_F(Zandor, SourceErrorLeavesAnEmptyFileAndALogEntry)
     const std::string source = Fixture("broken.md").string();
     const CRun run = Zand({source, "out.cpp"});
     EXPECT_EQ(run.nStatus, 1);
-    const std::string head = "Ошибка!\n" + source + ":4:";
+    const std::string head = "Ошибка!\n" + source + ":4:8: ";
     EXPECT_EQ(run.err.substr(0, head.size()), head);
     EXPECT_NE(run.err.find(ToUtf8(message)), std::string::npos);
     EXPECT_EQ(ReadBytes(m_work.Path() / "out.cpp"), "");
@@ -197,8 +196,9 @@ TEST_F(Zandor, TranslatesTheRealFilesOfTheCorpus)
                 const CRun run = Zand({entry.path().string(), "out.cpp"});
                 EXPECT_EQ(run.nStatus, ok ? 0 : 1);
                 EXPECT_EQ(ReadBytes(m_work.Path() / "out.cpp"), ok ? expected : "");
-                if (!ok)
+                if (!ok) {
                     EXPECT_NE(run.err.find(ToUtf8(expected)), std::string::npos);
+                }
                 EXPECT_TRUE(Listing(m_temp.Path()).empty());
             }
         }

@@ -132,6 +132,7 @@ TEST(Cursor, ErrorTextShowsTheSourceAroundThePosition)
             t.ThrowError("Msg", pos);
         } catch (CTranslateError* e) {
             EXPECT_EQ(e, &t.m_error);
+            EXPECT_EQ(CTranslateError::GetPosition(), pos);
             const std::string before = source.substr(pos < 1000 ? 0 : pos - 1000, pos < 1000 ? pos : 1000);
             EXPECT_EQ(CTranslateError::GetMessage(), before + "<?>" + source.substr(pos, 100) + "...\nMsg");
         }
