@@ -1,5 +1,6 @@
 // Fills the test templates of a dialog project with a converter's texts and
-// checks the class with g++ -fsyntax-only against test-only stand-ins.
+// checks the class with g++ -fsyntax-only against test-only stand-ins: the
+// dialog stub and the runtime stub it includes.
 #pragma once
 
 #include <cstdlib>
@@ -38,6 +39,8 @@ inline std::string CompileErrors(CFormConverter& converter, const std::string& n
     fs::create_directories(dir);
     fs::copy_file(CompileFixture("zandor_dialog_stub.h"), dir / "zandor_dialog_stub.h",
                   fs::copy_options::overwrite_existing);
+    fs::copy_file(fs::path(ZANDOR_TESTS_DIR) / "runtime_stub" / "zandor_runtime_stub.h",
+                  dir / "zandor_runtime_stub.h", fs::copy_options::overwrite_existing);
     WriteFile(dir / "zandor_builtins.h", BuiltinDeclarations());
     WriteFile(dir / "Dialog.rc", converter.FillResourceScript(ReadFile(CompileFixture("Dialog.rc"))));
     WriteFile(dir / "Resource.h", converter.FillResourceHeader(ReadFile(CompileFixture("Resource.h"))));

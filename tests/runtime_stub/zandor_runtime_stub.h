@@ -1,7 +1,10 @@
-// Test-only stand-in for the runtime library of generated modules: just
-// enough declarations for g++ -fsyntax-only to check the shape of the
-// translator's output. Nothing here is ever linked or run.
+// Test-only stand-in for the runtime library of generated modules and
+// dialog projects: just enough declarations for g++ -fsyntax-only to check
+// the shape of the translator's and the form converter's output. Nothing
+// here is ever linked or run. The dialog stand-in adds the window framework.
 #pragma once
+
+class CWnd;
 
 class CValue {
 public:
@@ -18,9 +21,12 @@ public:
     template <class... Args>
     CValue Method(const char* name, const Args&... args) const;
     CValue& Attribute(const char* name) const;
+    // Binds the value to a control of a dialog.
+    void Attach(CWnd* pControl);
 
     friend CValue operator+(const CValue&, const CValue&);
     friend CValue operator-(const CValue&, const CValue&);
+    friend CValue operator-(const CValue&);
     friend CValue operator*(const CValue&, const CValue&);
     friend CValue operator/(const CValue&, const CValue&);
     friend CValue operator%(const CValue&, const CValue&);
@@ -30,6 +36,9 @@ public:
     friend bool operator<=(const CValue&, const CValue&);
     friend bool operator>(const CValue&, const CValue&);
     friend bool operator>=(const CValue&, const CValue&);
+    friend bool operator!(const CValue&);
+    friend bool operator&&(const CValue&, const CValue&);
+    friend bool operator||(const CValue&, const CValue&);
 };
 
 // A by-reference parameter: binds to the caller's value.
@@ -40,6 +49,9 @@ public:
     CRefValue(double);
     CRefValue(const char*);
     CRefValue& operator=(const CValue&);
+    CRefValue& operator=(int);
+    CRefValue& operator=(double);
+    CRefValue& operator=(const char*);
 };
 
 class CValueError {};
