@@ -4,12 +4,11 @@
 // module text deflated raw.
 #include <benchmark/benchmark.h>
 
-#include <zlib.h>
-
 #include <cstdio>
 #include <fstream>
 #include <string>
 
+#include "../tests/support/Deflate.h"
 #include "Cp1251.h"
 #include "Paths.h"
 #include "Process.h"
@@ -94,21 +93,6 @@ std::string ModuleText(size_t size)
     return text;
 }
 
-std::string DeflateRaw(const std::string& text)
-{
-    z_stream z{};
-    deflateInit2(&z, 6, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
-    std::string out(deflateBound(&z, uLong(text.size())), '\0');
-    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
-    z.avail_in = uInt(text.size());
-    z.next_out = reinterpret_cast<Bytef*>(out.data());
-    z.avail_out = uInt(out.size());
-    deflate(&z, Z_FINISH);
-    out.resize(z.total_out);
-    deflateEnd(&z);
-    return out;
-}
-
 void Write(const fs::path& path, const std::string& bytes)
 {
     std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
@@ -121,7 +105,7 @@ struct CInputs {
     CInputs()
     {
         const std::string text = ModuleText(kStreamSize);
-        const std::string packed = DeflateRaw(text);
+        const std::string packed = Deflate(text, -15, 6);
         Write(dir.Path() / "big.cfb", CompoundFile(std::string(text)));
         Write(dir.Path() / "dump", packed);
         Write(dir.Path() / "text", text);

@@ -1,28 +1,12 @@
 // infrax, run as a program, and the road stgpick + infrax on real 1C files.
 #include <gtest/gtest.h>
 
-#include <zlib.h>
-
+#include "../support/Deflate.h"
 #include "../tooltest/ToolRun.h"
 
 namespace {
 
 using namespace tooltest;
-
-std::string Deflate(const std::string& text, int windowBits)
-{
-    z_stream z{};
-    deflateInit2(&z, 9, Z_DEFLATED, windowBits, 8, Z_DEFAULT_STRATEGY);
-    std::string out(deflateBound(&z, uLong(text.size())), '\0');
-    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
-    z.avail_in = uInt(text.size());
-    z.next_out = reinterpret_cast<Bytef*>(out.data());
-    z.avail_out = uInt(out.size());
-    deflate(&z, Z_FINISH);
-    out.resize(z.total_out);
-    deflateEnd(&z);
-    return out;
-}
 
 const std::string kModule = ReadBytes(Fixture("module.txt"));
 
