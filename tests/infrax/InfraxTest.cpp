@@ -89,28 +89,21 @@ TEST(Corpus, StgpickAndInfraxGiveTheRecordedTexts)
 {
     if (!fs::exists(Corpus() / "expected"))
         GTEST_SKIP() << "no corpus at " << Corpus();
-    for (const char* kind : {"ert", "md"}) {
-        for (const auto& repo : fs::directory_iterator(Corpus() / kind)) {
-            for (const auto& entry : fs::directory_iterator(repo.path())) {
-                const fs::path file = entry.path();
-                const std::string key = repo.path().filename().string() + "__" + file.stem().string();
-                SCOPED_TRACE(key);
-                CTempDir dir;
-                const bool bErt = std::string(kind) == "ert";
-                const std::string modulePath =
-                    bErt ? "\\MD Programm text" : "\\TypedText\\ModuleText_Number1\\MD Programm text";
-                ASSERT_EQ(RunTool("stgpick", {file.string(), modulePath}, dir.Path()).nStatus, 0);
-                ASSERT_EQ(RunTool("infrax", {"MD Programm text", "module1c.1c"}, dir.Path()).nStatus, 0);
-                EXPECT_EQ(ReadBytes(dir.Path() / "module1c.1c"),
-                    ReadBytes(Corpus() / "expected" / (key + ".module.txt")));
-                if (bErt) {
-                    ASSERT_EQ(RunTool("stgpick", {file.string(), "\\Dialog Stream"}, dir.Path()).nStatus, 0);
-                    const std::string dialog = ReadBytes(dir.Path() / "Dialog Stream");
-                    // The length prefix: FF and 16 bits here, as the corpus notes.
-                    ASSERT_GE(dialog.size(), 3u);
-                    EXPECT_EQ(dialog.substr(3), ReadBytes(Corpus() / "expected" / (key + ".dialog.txt")));
-                }
-            }
+    for (const CCorpusFile& file : CorpusFiles()) {
+        SCOPED_TRACE(file.key);
+        CTempDir dir;
+        const bool bErt = file.kind == "ert";
+        const std::string modulePath =
+            bErt ? "\\MD Programm text" : "\\TypedText\\ModuleText_Number1\\MD Programm text";
+        ASSERT_EQ(RunTool("stgpick", {file.path.string(), modulePath}, dir.Path()).nStatus, 0);
+        ASSERT_EQ(RunTool("infrax", {"MD Programm text", "module1c.1c"}, dir.Path()).nStatus, 0);
+        EXPECT_EQ(ReadBytes(dir.Path() / "module1c.1c"), ReadBytes(Corpus() / "expected" / (file.key + ".module.txt")));
+        if (bErt) {
+            ASSERT_EQ(RunTool("stgpick", {file.path.string(), "\\Dialog Stream"}, dir.Path()).nStatus, 0);
+            const std::string dialog = ReadBytes(dir.Path() / "Dialog Stream");
+            // The length prefix: FF and 16 bits here, as the corpus notes.
+            ASSERT_GE(dialog.size(), 3u);
+            EXPECT_EQ(dialog.substr(3), ReadBytes(Corpus() / "expected" / (file.key + ".dialog.txt")));
         }
     }
 }

@@ -47,6 +47,26 @@ inline fs::path Corpus()
     return fs::path(ZANDOR_SOURCE_DIR) / ".." / "shared" / "corpus";
 }
 
+// A real container of the corpus: kind is "ert" or "md"; the recorded texts
+// of the file are Corpus() / "expected" / (key + ".module.txt") and so on.
+struct CCorpusFile {
+    std::string kind;
+    fs::path path;
+    std::string key;
+};
+
+// Every container of the corpus, the ert files first.
+inline std::vector<CCorpusFile> CorpusFiles()
+{
+    std::vector<CCorpusFile> files;
+    for (const char* kind : {"ert", "md"})
+        for (const auto& repo : fs::directory_iterator(Corpus() / kind))
+            for (const auto& entry : fs::directory_iterator(repo.path()))
+                files.push_back(
+                    {kind, entry.path(), repo.path().filename().string() + "__" + entry.path().stem().string()});
+    return files;
+}
+
 // Runs one of our programs in workDir and collects what it printed.
 inline CRun RunTool(const std::string& program, const std::vector<std::string>& args, const fs::path& workDir)
 {
