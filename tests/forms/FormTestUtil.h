@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "../support/Utf8.h"
 #include "Cp1251.h"
 #include "FormConverter.h"
 
@@ -19,25 +20,6 @@ inline std::string W(std::string_view utf8)
     for (std::size_t i = 0; i < utf8.size();) {
         const int b = cp1251::FromUnicode(cp1251::DecodeUtf8(utf8, i));
         out += char(b < 0 ? '?' : b);
-    }
-    return out;
-}
-
-inline std::string Utf8(std::string_view cp1251Text)
-{
-    std::string out;
-    for (unsigned char b : cp1251Text) {
-        const char32_t c = cp1251::ToUnicode(b);
-        if (c < 0x80) {
-            out += char(c);
-        } else if (c < 0x800) {
-            out += char(0xC0 | (c >> 6));
-            out += char(0x80 | (c & 0x3F));
-        } else {
-            out += char(0xE0 | (c >> 12));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        }
     }
     return out;
 }

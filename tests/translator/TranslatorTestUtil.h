@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "../support/Utf8.h"
 #include "Cp1251.h"
 #include "ModuleTranslator.h"
 #include "Notify.h"
@@ -24,26 +25,6 @@ inline std::string RunOn(const std::string& source, const std::function<void(CMo
         return "ERROR: " + message.substr(message.rfind('\n') + 1);
     }
     return t.m_strOut;
-}
-
-// The Windows-1251 text as UTF-8, so that a failed comparison reads well.
-inline std::string Utf8(std::string_view text)
-{
-    std::string result;
-    for (unsigned char b : text) {
-        const char32_t c = cp1251::ToUnicode(b);
-        if (c < 0x80) {
-            result += char(c);
-        } else if (c < 0x800) {
-            result += char(0xC0 | (c >> 6));
-            result += char(0x80 | (c & 0x3F));
-        } else {
-            result += char(0xE0 | (c >> 12));
-            result += char(0x80 | ((c >> 6) & 0x3F));
-            result += char(0x80 | (c & 0x3F));
-        }
-    }
-    return result;
 }
 
 // Collects what would be shown in message boxes while it lives.
