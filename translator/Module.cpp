@@ -33,15 +33,21 @@ std::string CModuleTranslator::TranslateModule(std::string strSource, std::strin
     return m_strOut;
 }
 
+// No Reset: the fragment entries keep the name sets the translator has.
+void CModuleTranslator::LoadFragment(std::string strSource, int nIndent)
+{
+    m_strOut.clear();
+    m_nPos = 0;
+    m_nIndent = nIndent;
+    LoadSource(std::move(strSource));
+}
+
 // Keeps every name set: the form converter has put the controls' names
 // there and reads the module's variables and prototypes afterwards.
 std::string CModuleTranslator::TranslateClassModule(std::string strSource, std::string strPrefix)
 {
     m_strClassPrefix = std::move(strPrefix);
-    m_strOut.clear();
-    m_nPos = 0;
-    m_nIndent = 0;
-    LoadSource(std::move(strSource));
+    LoadFragment(std::move(strSource), 0);
     AssembleModule();
     CheckEnd("Ожидается конец модуля"_w);
     return std::exchange(m_strOut, {});
@@ -49,10 +55,7 @@ std::string CModuleTranslator::TranslateClassModule(std::string strSource, std::
 
 std::string CModuleTranslator::TranslateStatements(std::string strFragment)
 {
-    m_strOut.clear();
-    m_nPos = 0;
-    m_nIndent = 1;
-    LoadSource(std::move(strFragment));
+    LoadFragment(std::move(strFragment), 1);
     TranslateStatementList();
     CheckEnd("Ожидается конец текста"_w);
     return std::exchange(m_strOut, {});
@@ -60,10 +63,7 @@ std::string CModuleTranslator::TranslateStatements(std::string strFragment)
 
 std::string CModuleTranslator::TranslateExprText(std::string strFragment)
 {
-    m_strOut.clear();
-    m_nPos = 0;
-    m_nIndent = 0;
-    LoadSource(std::move(strFragment));
+    LoadFragment(std::move(strFragment), 0);
     TranslateExpr();
     CheckEnd("Ожидается конец текста"_w);
     return std::exchange(m_strOut, {});

@@ -181,6 +181,8 @@ public:
 protected:
     // Loads a text as the source without Reset (fragment entries).
     void LoadSource(std::string strSource);
+    // Empties the output and starts the cursor over a fragment at nIndent.
+    void LoadFragment(std::string strSource, int nIndent);
     bool AtEnd() const { return m_nPos >= int(m_strSource.size()); }
     unsigned char Upper(int nPos) const { return (unsigned char)m_strUpper[nPos]; }
     static bool IsNameChar(unsigned char c);
