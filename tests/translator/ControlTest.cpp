@@ -21,14 +21,6 @@ std::string Statements(std::string_view source, int nIndent)
     });
 }
 
-std::string Repeat(std::string_view piece, int n)
-{
-    std::string result;
-    for (int i = 0; i < n; ++i)
-        result += piece;
-    return result;
-}
-
 } // namespace
 
 TEST(Control, Blocks)

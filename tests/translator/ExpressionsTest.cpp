@@ -30,14 +30,6 @@ std::string Operand(std::string_view source)
     });
 }
 
-std::string Repeat(std::string_view piece, int n)
-{
-    std::string result;
-    for (int i = 0; i < n; ++i)
-        result += piece;
-    return result;
-}
-
 } // namespace
 
 TEST(Expressions, Operators)

@@ -27,6 +27,15 @@ inline std::string RunOn(const std::string& source, const std::function<void(CMo
     return t.m_strOut;
 }
 
+// The piece n times over.
+inline std::string Repeat(std::string_view piece, int n)
+{
+    std::string result;
+    for (int i = 0; i < n; ++i)
+        result += piece;
+    return result;
+}
+
 // Collects what would be shown in message boxes while it lives.
 class NotifyRecorder {
 public:
