@@ -6,8 +6,10 @@
 #include <string>
 
 #include "Cp1251.h"
+#include "Paths.h"
 #include "TranslatorTestUtil.h"
 #include "Version.h"
+#include "support/SyntaxCheck.h"
 
 namespace {
 
@@ -235,20 +237,13 @@ TEST(Module, SampleModuleOfTheTranslatorWindow)
 
 namespace {
 
-// Runs g++ -fsyntax-only on the text against the runtime stub; returns ""
-// when it compiles, else the compiler's messages.
+// The text compiled against the runtime stub; "" when it compiles.
 std::string CompileErrors(const std::string& text, const std::string& name)
 {
-    const std::string path = testing::TempDir() + name + ".cpp";
+    const CTempDir dir;
+    const std::filesystem::path path = dir.Path() / (name + ".cpp");
     std::ofstream(path, std::ios::binary) << text;
-    const std::string command = std::string(ZANDOR_CXX) +
-                                " -std=c++20 -fsyntax-only -finput-charset=cp1251 -include " ZANDOR_TESTS_DIR
-                                "/runtime_stub/zandor_runtime_stub.h " +
-                                path + " >" + path + ".log 2>&1";
-    if (std::system(command.c_str()) == 0)
-        return "";
-    const std::string log = ReadFile(path + ".log");
-    return log.empty() ? "compiler failed without a message" : log;
+    return SyntaxErrors(path, dir.Path(), ZANDOR_TESTS_DIR "/runtime_stub/zandor_runtime_stub.h");
 }
 
 } // namespace
