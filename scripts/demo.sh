@@ -6,4 +6,6 @@ build=${1:-build}
 source=examples/example.md
 output=$build/example.cpp
 "$build/bin/zandor" "$source" "$output"
-echo "demo: the module of $source is translated; the C++ is in $output"
+echo "demo: the module of $source is translated; the C++ is in $output (Windows-1251)."
+echo "demo: its first lines, shown in UTF-8:"
+head -n 20 "$output" | iconv -f CP1251 -t UTF-8
