@@ -134,8 +134,6 @@ public:
     void ScanCppDefs();
     void GetCppDef();
     std::string FindCppType(const std::string& name);
-    void TranslateModuleText();
-    void CheckEnd(std::string_view message);
 
     // Entries: whole modules and fragments
     std::string TranslateModule(std::string strSource, std::string strPrefix);
@@ -143,6 +141,8 @@ public:
     std::string TranslateStatements(std::string strFragment);
     std::string TranslateExprText(std::string strFragment);
     std::string AssembleModule();
+    void TranslateModuleText();
+    void CheckEnd(std::string_view message);
 
     int m_nIndent = 0;
     std::string m_strClassPrefix;
