@@ -135,8 +135,10 @@ bool CompileErt(const SErtCompileInput& input, const fs::path& toolDirectory)
         !RunTool(stgpick, {ert, "\\" + kDialogDump}, dir))
         return false;
 
-    const std::string dialog = ReadWholeFile(dir / kDialogDump, true);
-    const std::string module = ReadWholeFile(dir / kModuleText, false);
+    // The dumps are told by their names: the directory they lie in is gone
+    // when the user reads the message.
+    const std::string dialog = ReadWholeFile(dir / kDialogDump, true, kDialogDump);
+    const std::string module = ReadWholeFile(dir / kModuleText, false, kModuleText);
     if (module.empty()) {
         Notify(std::string("Файл "_w) + kModuleText + std::string(" пустой!"_w));
         return false;

@@ -99,25 +99,28 @@ bool FileExists(const fs::path& path, bool bReport)
     return false;
 }
 
-std::string ReadWholeFile(const fs::path& path, bool bBlankStart)
+std::string ReadWholeFile(const fs::path& path, bool bBlankStart, const std::string& shownName)
 {
-    if (!FileExists(path, true))
+    const std::string shown = shownName.empty() ? PathText(path) : shownName;
+    if (!FileExists(path, false)) {
+        Notify(std::string("Файл не найден: "_w) + shown);
         return {};
+    }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        Notify(std::string("Ошибка открытия файла "_w) + PathText(path));
+        Notify(std::string("Ошибка открытия файла "_w) + shown);
         return {};
     }
     std::error_code ec;
     const std::uintmax_t size = fs::file_size(path, ec);
     if (ec || size == 0) {
-        Notify(std::string("Ошибка открытия файла (неправильный размер) "_w) + PathText(path));
+        Notify(std::string("Ошибка открытия файла (неправильный размер) "_w) + shown);
         return {};
     }
     std::string text(size, '\0');
     if (!file.read(text.data(), std::streamsize(size))) {
         // A short read would hand on bytes that are not in the file.
-        Notify(std::string("Ошибка открытия файла "_w) + PathText(path));
+        Notify(std::string("Ошибка открытия файла "_w) + shown);
         return {};
     }
     if (bBlankStart && size >= 2)

@@ -11,8 +11,9 @@ bool FileExists(const std::filesystem::path& path, bool bReport);
 
 // The whole file up to its first zero byte, or the empty text after a
 // reported failure. bBlankStart turns the first two bytes into blanks before
-// the cut (the length prefix of a "Dialog Stream" dump).
-std::string ReadWholeFile(const std::filesystem::path& path, bool bBlankStart);
+// the cut (the length prefix of a "Dialog Stream" dump). The reports name
+// the file as shownName, or by its path when shownName is empty.
+std::string ReadWholeFile(const std::filesystem::path& path, bool bBlankStart, const std::string& shownName = {});
 
 // Writes text as the whole new content of path. The file is replaced in one
 // step, so it is either complete or left as it was; false when it could not

@@ -73,6 +73,26 @@ TEST(ReadWholeFile, ContentsAndFailures)
     }
 }
 
+// A file that the user knows by another name than its path is told so.
+TEST(ReadWholeFile, ReportsNameTheFileAsShown)
+{
+    CTempDir dir;
+    ASSERT_TRUE(dir.Ok());
+    WriteFile(dir.Path() / "empty", "");
+    const struct {
+        const char* file;
+        std::string message;
+    } cases[] = {
+        {"missing", S("Файл не найден: Dialog Stream"_w)},
+        {"empty", S("Ошибка открытия файла (неправильный размер) Dialog Stream"_w)},
+    };
+    for (const auto& c : cases) {
+        CNotifyRecorder recorder;
+        EXPECT_EQ(ReadWholeFile(dir.Path() / c.file, true, "Dialog Stream"), "") << c.file;
+        EXPECT_EQ(recorder.m_messages, std::vector<std::string>{c.message}) << c.file;
+    }
+}
+
 TEST(FileExists, ReportsOnlyWhenAsked)
 {
     CTempDir dir;
