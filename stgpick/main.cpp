@@ -105,12 +105,14 @@ int main(int argc, char** argv)
     }
     CCompoundFile file;
     int nErrno = 0;
+    // A file that cannot be opened, or that is no compound file at all, is
+    // told by its status code alone; a damaged one also says what is wrong.
     auto source = OpenFileSource(argv[1], nErrno);
     if (!source)
-        return Fatal("Can't open the STORAGE file: " + std::to_string(OpenStatus(nErrno)) + " ("
-            + std::strerror(nErrno) + ")");
+        return Fatal("Can't open the STORAGE file: " + std::to_string(OpenStatus(nErrno)));
     if (!file.Open(std::move(source)))
-        return Fatal("Can't open the STORAGE file: " + Code(file));
+        return Fatal("Can't open the STORAGE file: "
+            + (file.Status() == stg::kNotCompoundFile ? std::to_string(file.Status()) : Code(file)));
 
     // The first character always counts as a separator, as callers expect.
     const std::string path = argv[2];

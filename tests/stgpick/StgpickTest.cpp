@@ -80,16 +80,18 @@ TEST_F(Stgpick, WrongArgumentsAndUnreadableFiles)
 {
     const fs::path text = m_dir.Path() / "plain.txt";
     WriteBytes(text, std::string(600, 'x'));
+    // The signature of a compound file and nothing more.
+    WriteBytes(m_dir.Path() / "short", ReadBytes(Fixture("sample.cfb")).substr(0, 8));
     struct {
         std::vector<std::string> args;
         std::string err;
     } cases[] = {
         {{Fixture("sample.cfb").string()}, kUsage},
         {{Fixture("sample.cfb").string(), "\\Small", "extra"}, kUsage},
-        {{(m_dir.Path() / "missing").string(), "\\Small"},
-            "Fatal Error: Can't open the STORAGE file: -2147287038 (No such file or directory)\n"},
-        {{text.string(), "\\Small"}, "Fatal Error: Can't open the STORAGE file: -2147286960 (not a compound file)\n"},
-        {{m_dir.Path().string(), "\\Small"}, "Fatal Error: Can't open the STORAGE file: -2147287010 (Is a directory)\n"},
+        {{(m_dir.Path() / "missing").string(), "\\Small"}, "Fatal Error: Can't open the STORAGE file: -2147287038\n"},
+        {{text.string(), "\\Small"}, "Fatal Error: Can't open the STORAGE file: -2147286960\n"},
+        {{(m_dir.Path() / "short").string(), "\\Small"}, "Fatal Error: Can't open the STORAGE file: -2147286960\n"},
+        {{m_dir.Path().string(), "\\Small"}, "Fatal Error: Can't open the STORAGE file: -2147287010\n"},
     };
     for (const auto& c : cases) {
         const CRun run = RunTool("stgpick", c.args, m_dir.Path());
@@ -97,7 +99,7 @@ TEST_F(Stgpick, WrongArgumentsAndUnreadableFiles)
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err, c.err);
     }
-    EXPECT_EQ(Listing(m_dir.Path()), std::vector<std::string>{"plain.txt"});
+    EXPECT_EQ(Listing(m_dir.Path()), (std::vector<std::string>{"plain.txt", "short"}));
 }
 
 TEST_F(Stgpick, ReplacesAnExistingFileWhole)
