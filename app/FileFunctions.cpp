@@ -91,8 +91,11 @@ std::string StripTrailingSlashes(std::string path)
 
 bool FileExists(const fs::path& path, bool bReport)
 {
+    // The path is looked up as a name in its directory: one that ends in a
+    // "/" names nothing, so an empty file name after a directory is missing.
+    const std::string text = path.string();
     std::error_code ec;
-    if (!path.empty() && fs::exists(path, ec))
+    if (!text.empty() && text.back() != '/' && fs::exists(path, ec))
         return true;
     if (bReport)
         Notify(std::string("Файл не найден: "_w) + PathText(path));

@@ -5,8 +5,9 @@
 #include <filesystem>
 #include <string>
 
-// True when the path names an existing file or directory. When it does not
-// and bReport is set, says "Файл не найден: " and the path.
+// True when the path names an existing file or directory; a path that ends
+// in "/" names none. When it does not and bReport is set, says
+// "Файл не найден: " and the path.
 bool FileExists(const std::filesystem::path& path, bool bReport);
 
 // The whole file up to its first zero byte, or the empty text after a

@@ -132,6 +132,8 @@ TEST_F(ErtCompile, FailuresSayWhatIsWrongAndStop)
     } cases[] = {
         {"missing template", [&](SErtCompileInput&) { fs::remove(m_templates / "Resource.h"); },
          {S("Файл не найден: "_w) + tmpl + "Resource.h"}},
+        {"empty template name", [&](SErtCompileInput& in) { in.strModuleCpp.clear(); },
+         {S("Файл не найден: "_w) + tmpl}},
         {"missing ert", [&](SErtCompileInput& in) { in.strErt = (m_dir.Path() / "none.ert").string(); },
          {S("Файл не найден: "_w) + (m_dir.Path() / "none.ert").string()}},
         {"empty ert field", [&](SErtCompileInput& in) { in.strErt.clear(); }, {S("Файл не найден: "_w)}},

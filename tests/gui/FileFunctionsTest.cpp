@@ -62,7 +62,7 @@ TEST(ReadWholeFile, ContentsAndFailures)
         {"one", true, "Z", ""},
         {"missing", false, "", S("Файл не найден: "_w) + path + "missing"},
         {"empty", true, "", S("Ошибка открытия файла (неправильный размер) "_w) + path + "empty"},
-        {"", false, "", S("Ошибка открытия файла (неправильный размер) "_w) + path},
+        {"", false, "", S("Файл не найден: "_w) + path},
     };
     for (const auto& c : cases) {
         CNotifyRecorder recorder;
@@ -103,6 +103,34 @@ TEST(FileExists, ReportsOnlyWhenAsked)
     EXPECT_TRUE(recorder.m_messages.empty());
     EXPECT_FALSE(FileExists(dir.Path() / "none", true));
     EXPECT_EQ(recorder.m_messages, std::vector<std::string>{S("Файл не найден: "_w) + (dir.Path() / "none").string()});
+}
+
+// A path is looked up as a name in its directory; an empty name after the
+// last "/" finds nothing, be it a file or a directory before it.
+TEST(FileExists, APathEndingInASlashNamesNothing)
+{
+    CTempDir dir;
+    ASSERT_TRUE(dir.Ok());
+    WriteFile(dir.Path() / "file", "x");
+    const std::string base = dir.Path().string();
+    const struct {
+        std::string path;
+        bool bExists;
+    } cases[] = {
+        {base, true},
+        {base + "/file", true},
+        {base + "/", false},
+        {base + "//", false},
+        {base + "/file/", false},
+        {"", false},
+    };
+    for (const auto& c : cases) {
+        CNotifyRecorder recorder;
+        EXPECT_EQ(FileExists(c.path, true), c.bExists) << c.path;
+        const std::vector<std::string> expected =
+            c.bExists ? std::vector<std::string>{} : std::vector<std::string>{S("Файл не найден: "_w) + c.path};
+        EXPECT_EQ(recorder.m_messages, expected) << c.path;
+    }
 }
 
 TEST(WriteTextFile, ReplacesTheFileWholeOrNotAtAll)
