@@ -109,8 +109,12 @@ std::string ReadWholeFile(const fs::path& path, bool bBlankStart, const std::str
         Notify(std::string("Файл не найден: "_w) + shown);
         return {};
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    // A directory is found but is no file to read.
+    std::error_code dirError;
+    std::ifstream file;
+    if (!fs::is_directory(path, dirError))
+        file.open(path, std::ios::binary);
+    if (!file.is_open()) {
         Notify(std::string("Ошибка открытия файла "_w) + shown);
         return {};
     }

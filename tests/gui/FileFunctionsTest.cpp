@@ -45,6 +45,7 @@ TEST(ReadWholeFile, ContentsAndFailures)
     WriteFile(p / "zeros", std::string("\0\0xy", 4));
     WriteFile(p / "one", "Z");
     WriteFile(p / "empty", "");
+    fs::create_directory(p / "folder");
     const std::string path = p.string() + "/";
 
     const struct {
@@ -63,6 +64,7 @@ TEST(ReadWholeFile, ContentsAndFailures)
         {"missing", false, "", S("Файл не найден: "_w) + path + "missing"},
         {"empty", true, "", S("Ошибка открытия файла (неправильный размер) "_w) + path + "empty"},
         {"", false, "", S("Файл не найден: "_w) + path},
+        {"folder", false, "", S("Ошибка открытия файла "_w) + path + "folder"},
     };
     for (const auto& c : cases) {
         CNotifyRecorder recorder;
