@@ -6,6 +6,7 @@
 #include <system_error>
 #include <vector>
 
+#include "Console.h"
 #include "Cp1251.h"
 #include "FileFunctions.h"
 #include "FormConverter.h"
@@ -126,7 +127,7 @@ bool CompileErt(const SErtCompileInput& input, const fs::path& toolDirectory)
     // The dumps live in a directory of this run alone.
     CTempDir work;
     if (!work.Ok()) {
-        Notify(std::string("Не удалось создать временный каталог: "_w) + work.Why());
+        Notify(std::string("Не удалось создать временный каталог: "_w) + FromUtf8(work.Why()));
         return false;
     }
     const fs::path dir = work.Path();
