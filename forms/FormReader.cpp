@@ -76,6 +76,12 @@ CFormConverter::~CFormConverter() = default;
 
 std::string CFormConverter::GetStringValue()
 {
+    // The cursor stops in front of trailing blanks, and the string reader
+    // would take the first of them for an opening quote; a description that
+    // ends where a field should begin is reported as the missing field.
+    SkipBlanks();
+    if (m_strSource.find_first_not_of(" \t\r\n", m_nPos) == std::string::npos)
+        ThrowError("Ожидается строка-константа"_w, m_nPos);
     std::string literal = GetString();
     return literal.substr(1, literal.size() - 2);
 }

@@ -45,6 +45,12 @@ TEST(FormReader, MalformedDescriptionsReportTheExpectedToken)
         {"{\"Controls\"," + Record(42, {}) + "}", "Ожидается символ ','"},
         {"{\"Controls\"," + Record(44, {}) + "}", "Ожидается символ '}'"},
         {"{\"Controls\",{\"a\" \"b\"", "Ожидается символ ','"},
+        // the description ends where a field should begin
+        {"{\"Controls\",{\"a\",", "Ожидается строка-константа"},
+        {"{\"Controls\",{", "Ожидается строка-константа"},
+        {"{\"Frame\",{\"-11\",  \r\n\t", "Ожидается строка-константа"},
+        {"{\"Controls\",{\"a\", // the rest is lost\r\n", "Ожидается строка-константа"},
+        {"{\"Controls\",{\"a\",\"b", "Ожидается символ ','"},
     };
     for (const auto& [description, message] : cases) {
         CFormConverter converter;
@@ -64,6 +70,13 @@ TEST(FormReader, ErrorTextShowsThePlaceInTheDescription)
     CFormConverter converter;
     ErrorOf([&] { converter.ConvertDialog("{\"Controls\",}"); });
     EXPECT_EQ(CTranslateError::GetMessage(), "{\"Controls\",<?>}\n...\n" + W("Ожидается символ '{'"));
+}
+
+TEST(FormReader, MissingFieldIsShownWhereTheDescriptionEnds)
+{
+    CFormConverter converter;
+    ErrorOf([&] { converter.ConvertDialog("{\"Controls\",{\"a\",\r\n"); });
+    EXPECT_EQ(CTranslateError::GetMessage(), "{\"Controls\",{\"a\",<?>\r\n\n...\n" + W("Ожидается строка-константа"));
 }
 
 std::vector<std::string> IdsOf(const std::vector<std::string>& names)
