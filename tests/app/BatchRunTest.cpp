@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <thread>
 
-#include "../tooltest/ToolRun.h"
+#include "tooltest/ToolRun.h"
 #include "BatchRun.h"
 #include "Console.h"
 #include "Cp1251.h"

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "../tooltest/ToolRun.h"
+#include "tooltest/ToolRun.h"
 #include "Console.h"
 #include "Cp1251.h"
 #include "DebugLog.h"

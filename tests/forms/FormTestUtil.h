@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "../support/Utf8.h"
+#include "support/Utf8.h"
 #include "Cp1251.h"
 #include "FormConverter.h"
 

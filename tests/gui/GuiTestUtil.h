@@ -9,29 +9,12 @@
 #include <vector>
 
 #include "Cp1251.h"
-#include "Notify.h"
+#include "support/NotifyRecorder.h"
 
 inline std::string S(std::string_view v)
 {
     return std::string(v);
 }
-
-// Collects what the program tells the user instead of showing it.
-class CNotifyRecorder {
-public:
-    CNotifyRecorder()
-        : m_previous(SetNotifySink([this](const std::string& text) { m_messages.push_back(text); }))
-    {
-    }
-    ~CNotifyRecorder() { SetNotifySink(m_previous); }
-    CNotifyRecorder(const CNotifyRecorder&) = delete;
-    CNotifyRecorder& operator=(const CNotifyRecorder&) = delete;
-
-    std::vector<std::string> m_messages;
-
-private:
-    NotifySink m_previous;
-};
 
 inline std::string ReadFile(const std::filesystem::path& path)
 {

@@ -1,8 +1,8 @@
 // infrax, run as a program, and the road stgpick + infrax on real 1C files.
 #include <gtest/gtest.h>
 
-#include "../support/Deflate.h"
-#include "../tooltest/ToolRun.h"
+#include "support/Deflate.h"
+#include "tooltest/ToolRun.h"
 
 namespace {
 

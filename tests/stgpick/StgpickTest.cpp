@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "../tooltest/ToolRun.h"
+#include "tooltest/ToolRun.h"
 #include "CompoundFile.h"
 
 namespace {

@@ -56,10 +56,10 @@ TEST(Keywords, IsKeyWordPeeksInBothLanguages)
 
 TEST(Keywords, UnknownKeywordIsAProgrammingError)
 {
-    NotifyRecorder recorder;
+    CNotifyRecorder recorder;
     EXPECT_EQ(RunOn("x", [](CModuleTranslator& t) { t.GetKeyWord("FOO"); }), "ERROR: Error # 1");
-    ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.messages[0], S("Неправильное ключевое слово 'FOO' в функции GetKeyWord!"_w));
+    ASSERT_EQ(recorder.m_messages.size(), 1u);
+    EXPECT_EQ(recorder.m_messages[0], S("Неправильное ключевое слово 'FOO' в функции GetKeyWord!"_w));
 }
 
 TEST(Keywords, TableRows)

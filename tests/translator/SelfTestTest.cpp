@@ -28,9 +28,9 @@ CSelfTestStep& StepWithMessage(std::vector<CSelfTestStep>& steps, std::string_vi
 
 TEST(SelfTest, OurTranslatorPassesSilently)
 {
-    NotifyRecorder recorder;
+    CNotifyRecorder recorder;
     RunSelfTest();
-    EXPECT_EQ(recorder.messages, std::vector<std::string>{});
+    EXPECT_EQ(recorder.m_messages, std::vector<std::string>{});
 }
 
 TEST(SelfTest, EachWrongExpectationReportsItsMessage)
@@ -39,9 +39,9 @@ TEST(SelfTest, EachWrongExpectationReportsItsMessage)
     StepWithMessage(steps, "Error!! #2").expected = "_cpp:int A2;\n";
     StepWithMessage(steps, "Error!!").expected = "Operation.Attribute(\"AA\")=123;\n";
     StepWithMessage(steps, "Error 3").expected = "NAME12345_ABC";
-    NotifyRecorder recorder;
+    CNotifyRecorder recorder;
     RunSelfTest(steps);
-    EXPECT_EQ(recorder.messages, (std::vector<std::string>{"Error!! #2", "Error!!", "Error 3"}));
+    EXPECT_EQ(recorder.m_messages, (std::vector<std::string>{"Error!! #2", "Error!!", "Error 3"}));
 }
 
 TEST(SelfTest, TranslationErrorEndsTheRunWithOneMessage)
@@ -51,7 +51,7 @@ TEST(SelfTest, TranslationErrorEndsTheRunWithOneMessage)
     const std::string source = "IF A THEN";
     broken.text = source;
     StepWithMessage(steps, "Error 1").expected = "wrong";
-    NotifyRecorder recorder;
+    CNotifyRecorder recorder;
     RunSelfTest(steps);
-    EXPECT_EQ(recorder.messages, std::vector<std::string>{"IF A THEN<?>\n...\n" + std::string("Ожидается слово"_w)});
+    EXPECT_EQ(recorder.m_messages, std::vector<std::string>{"IF A THEN<?>\n...\n" + std::string("Ожидается слово"_w)});
 }

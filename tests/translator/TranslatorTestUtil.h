@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "../support/Utf8.h"
+#include "support/NotifyRecorder.h"
+#include "support/Utf8.h"
 #include "Cp1251.h"
 #include "ModuleTranslator.h"
-#include "Notify.h"
 
 // Runs op on a translator loaded with source; returns m_strOut, or
 // "ERROR: " + the last line of the error text when op threw.
@@ -36,16 +36,3 @@ inline std::string Repeat(std::string_view piece, int n)
     return result;
 }
 
-// Collects what would be shown in message boxes while it lives.
-class NotifyRecorder {
-public:
-    NotifyRecorder()
-        : m_previous(SetNotifySink([this](const std::string& text) { messages.push_back(text); }))
-    {
-    }
-    ~NotifyRecorder() { SetNotifySink(m_previous); }
-    std::vector<std::string> messages;
-
-private:
-    NotifySink m_previous;
-};
