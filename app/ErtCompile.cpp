@@ -1,7 +1,5 @@
 #include "ErtCompile.h"
 
-#include <unistd.h>
-
 #include <functional>
 #include <system_error>
 #include <vector>
@@ -84,7 +82,9 @@ bool CompileErt(const SErtCompileInput& input, const fs::path& toolDirectory)
         if (!FileExists(outputDir, false))
             fs::create_directory(outputDir, ec);
         outputDir = AsDirectory(fs::absolute(outputDir, ec).string());
-        if (ec || ::chdir(outputDir.c_str()) != 0) {
+        if (!ec)
+            fs::current_path(outputDir, ec);
+        if (ec) {
             Notify(std::string("Не удалось перейти в выходной каталог "_w) + PathText(input.strOutput));
             return false;
         }
