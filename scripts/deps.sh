@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
 set -eu
-packages="cmake ninja-build g++ make libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
-          qt6-base-dev clang libclang-rt-14-dev xvfb xauth nodejs"
+# clang and its runtime build the fuzz targets; xvfb takes the screenshots.
+packages="cmake ninja-build g++ make libgtest-dev libbenchmark-dev zlib1g-dev
+          qt6-base-dev clang libclang-rt-14-dev xvfb xauth"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
