@@ -14,6 +14,14 @@ void CModuleTranslator::TranslateBlock()
     m_strOut += "}";
 }
 
+// loop body: DO statlist ENDDO
+void CModuleTranslator::TranslateLoopBody()
+{
+    GetKeyWord("ЦИКЛ"_w);
+    TranslateBlock();
+    GetKeyWord("КОНЕЦЦИКЛА"_w);
+}
+
 bool CModuleTranslator::IsIf()
 {
     return IsKeyWord("ЕСЛИ"_w);
@@ -56,9 +64,7 @@ void CModuleTranslator::TranslateWhile()
     m_strOut += "while(";
     TranslateExpr();
     m_strOut += ")\n";
-    GetKeyWord("ЦИКЛ"_w);
-    TranslateBlock();
-    GetKeyWord("КОНЕЦЦИКЛА"_w);
+    TranslateLoopBody();
 }
 
 bool CModuleTranslator::IsFor()
@@ -79,9 +85,7 @@ void CModuleTranslator::TranslateFor()
     m_strOut += ";" + var + "<=";
     TranslateExpr();
     m_strOut += ";" + var + "=" + var + "+1)\n";
-    GetKeyWord("ЦИКЛ"_w);
-    TranslateBlock();
-    GetKeyWord("КОНЕЦЦИКЛА"_w);
+    TranslateLoopBody();
 }
 
 bool CModuleTranslator::IsTry()

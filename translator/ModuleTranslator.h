@@ -117,6 +117,7 @@ public:
     bool IsTry();
     void TranslateTry();
     void TranslateBlock();
+    void TranslateLoopBody();
     void TranslateAssignment();
     void DeclareImplicitVar(const std::string& name);
 
