@@ -163,13 +163,20 @@ bool CCompoundFile::LoadFat()
             fatSectors.push_back(Get32(buffer.data() + 4 * i));
         difat = Get32(buffer.data() + 4 * nPerDifat);
     }
-    m_fat.clear();
-    m_fat.reserve(size_t(nFatSectors) * (m_nSectorSize / 4));
-    for (uint32_t sector : fatSectors) {
+    return ReadTable(fatSectors, m_fat);
+}
+
+// The 32-bit entries of a table stored in the given sectors, in order.
+bool CCompoundFile::ReadTable(const std::vector<uint32_t>& sectors, std::vector<uint32_t>& table)
+{
+    std::vector<char> buffer;
+    table.clear();
+    table.reserve(sectors.size() * (m_nSectorSize / 4));
+    for (uint32_t sector : sectors) {
         if (!ReadSector(sector, buffer))
             return false;
         for (uint32_t i = 0; i < m_nSectorSize / 4; ++i)
-            m_fat.push_back(Get32(buffer.data() + 4 * i));
+            table.push_back(Get32(buffer.data() + 4 * i));
     }
     return true;
 }
@@ -285,14 +292,8 @@ bool CCompoundFile::LoadMiniStream()
     std::vector<uint32_t> chain;
     if (!Chain(m_nFirstMiniFatSector, UINT64_MAX, m_fat, m_nFileSectors, chain, "mini FAT chain"))
         return false;
-    std::vector<char> buffer;
-    m_miniFat.clear();
-    for (uint32_t sector : chain) {
-        if (!ReadSector(sector, buffer))
-            return false;
-        for (uint32_t i = 0; i < m_nSectorSize / 4; ++i)
-            m_miniFat.push_back(Get32(buffer.data() + 4 * i));
-    }
+    if (!ReadTable(chain, m_miniFat))
+        return false;
     m_bMiniLoaded = true;
     return true;
 }

@@ -79,6 +79,7 @@ private:
     bool Fail(int32_t nStatus, std::string strError);
     bool ReadSector(uint32_t sector, std::vector<char>& buffer);
     bool LoadFat();
+    bool ReadTable(const std::vector<uint32_t>& sectors, std::vector<uint32_t>& table);
     bool LoadDirectory();
     bool LoadMiniStream();
     bool Chain(uint32_t start, uint64_t nNeeded, const std::vector<uint32_t>& fat,
