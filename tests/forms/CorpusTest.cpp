@@ -89,10 +89,10 @@ TEST(Corpus, RealDialogsConvertWithTheirModules)
             compileErrors = CompileErrors(converter, name);
         });
         const std::string message = CTranslateError::GetMessage();
-        EXPECT_EQ(Utf8(error), "") << Utf8(message.substr(message.size() > 400 ? message.size() - 400 : 0));
+        EXPECT_EQ(ToUtf8(error), "") << ToUtf8(message.substr(message.size() > 400 ? message.size() - 400 : 0));
         const auto gap = kKnownGaps.find(name);
         if (gap == kKnownGaps.end())
-            EXPECT_EQ(Utf8(compileErrors), "");
+            EXPECT_EQ(ToUtf8(compileErrors), "");
         else
             EXPECT_NE(compileErrors, "") << "compiles now; remove it from kKnownGaps (" << gap->second << ")";
         EXPECT_EQ(converter.m_nDialogCount, 1);

@@ -49,8 +49,8 @@ TEST(DialogClass, PiecesOfAFormWithEveryKind)
 {
     CFormConverter converter;
     converter.ConvertProject(AllKindsDescription(), W(kModule));
-    EXPECT_EQ(Utf8(converter.FillDialogHeader(kHeaderTemplate)), ReadFile(FixturePath("all_kinds.DialogDlg.h.txt")));
-    EXPECT_EQ(Utf8(converter.FillDialogSource(kSourceTemplate)),
+    EXPECT_EQ(ToUtf8(converter.FillDialogHeader(kHeaderTemplate)), ReadFile(FixturePath("all_kinds.DialogDlg.h.txt")));
+    EXPECT_EQ(ToUtf8(converter.FillDialogSource(kSourceTemplate)),
               ReadFile(FixturePath("all_kinds.DialogDlg.cpp.txt")));
 }
 
@@ -77,11 +77,11 @@ TEST(DialogClass, TemplatesWithAnotherNumberOfPlaceholdersAreRejected)
 {
     CFormConverter converter;
     converter.ConvertProject(Description(Frame({}), {Control({{2, "BUTTON"}})}), "");
-    EXPECT_EQ(Utf8(ErrorOf([&] { converter.FillDialogHeader("%s%s"); })),
+    EXPECT_EQ(ToUtf8(ErrorOf([&] { converter.FillDialogHeader("%s%s"); })),
               "Шаблон заголовка класса диалога: ожидается вставок \"%s\": 3, найдено: 2");
-    EXPECT_EQ(Utf8(ErrorOf([&] { converter.FillDialogSource("%s%s%s%s%s%s%s%s"); })),
+    EXPECT_EQ(ToUtf8(ErrorOf([&] { converter.FillDialogSource("%s%s%s%s%s%s%s%s"); })),
               "Шаблон реализации класса диалога: ожидается вставок \"%s\": 7, найдено: 8");
-    EXPECT_EQ(Utf8(ErrorOf([&] { converter.FillDialogSource("%s%s%s%s%s%s%s %x"); })),
+    EXPECT_EQ(ToUtf8(ErrorOf([&] { converter.FillDialogSource("%s%s%s%s%s%s%s %x"); })),
               "Шаблон реализации класса диалога: недопустимая вставка \"%x\" в строке 1 (допустимы только \"%s\" и "
               "\"%%\")");
 }
@@ -90,8 +90,8 @@ TEST(DialogClass, FormulaThatDoesNotTranslateStopsTheFill)
 {
     CFormConverter converter;
     converter.ConvertProject(Description(Frame({}), {Control({{2, "BUTTON"}, {12, "Если А Тогда"}})}), "");
-    EXPECT_EQ(Utf8(ErrorOf([&] { converter.FillDialogSource(kSourceTemplate); })), "Ожидается слово");
-    EXPECT_EQ(Utf8(CTranslateError::GetMessage()), "Если А Тогда<?>\n...\nОжидается слово");
+    EXPECT_EQ(ToUtf8(ErrorOf([&] { converter.FillDialogSource(kSourceTemplate); })), "Ожидается слово");
+    EXPECT_EQ(ToUtf8(CTranslateError::GetMessage()), "Если А Тогда<?>\n...\nОжидается слово");
 }
 
 } // namespace

@@ -54,7 +54,7 @@ TEST(FormReader, MalformedDescriptionsReportTheExpectedToken)
     };
     for (const auto& [description, message] : cases) {
         CFormConverter converter;
-        EXPECT_EQ(Utf8(ErrorOf([&] { converter.ConvertDialog(description); })), message) << description;
+        EXPECT_EQ(ToUtf8(ErrorOf([&] { converter.ConvertDialog(description); })), message) << description;
     }
 }
 

@@ -9,19 +9,14 @@
 #include <sstream>
 #include <string>
 
-#include "support/Utf8.h"
+#include "Console.h"
 #include "Cp1251.h"
 #include "FormConverter.h"
 
 // Test fixtures are stored in UTF-8; the converter works on Windows-1251.
 inline std::string W(std::string_view utf8)
 {
-    std::string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const int b = cp1251::FromUnicode(cp1251::DecodeUtf8(utf8, i));
-        out += char(b < 0 ? '?' : b);
-    }
-    return out;
+    return FromUtf8(utf8);
 }
 
 inline std::string Quoted(const std::string& field)

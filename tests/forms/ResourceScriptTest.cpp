@@ -100,7 +100,7 @@ TEST(ResourceScript, WholeScriptAndHeaderOfAForm)
                      Control({{2, "Unknown"}, {13, "Чужой"}}),
                      Control({{1, "ОК"}, {2, "BUTTON"}, {3, "4096"}, {4, "5"}, {5, "6"}, {6, "7"}, {7, "8"},
                               {13, "Кнопка"}})}));
-    EXPECT_EQ(Utf8(script), kHeaderBlock +
+    EXPECT_EQ(ToUtf8(script), kHeaderBlock +
                                 "IDD_1CDIALOG1 DIALOG DISCARDABLE  0, 0, 320, 212\n"
                                 "\t\tSTYLE DS_MODALFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_POPUP | WS_CAPTION | "
                                 "WS_SYSMENU\n"
@@ -174,8 +174,8 @@ TEST(ResourceScript, TemplatesThatDoNotFitAreRejected)
     };
     CFormConverter converter;
     for (const auto& [tmpl, problem] : cases) {
-        EXPECT_EQ(Utf8(ErrorOf([&] { converter.FillResourceScript(tmpl); })), "Шаблон сценария ресурсов: " + problem);
-        EXPECT_EQ(Utf8(ErrorOf([&] { converter.FillResourceHeader(tmpl); })), "Шаблон заголовка ресурсов: " + problem);
+        EXPECT_EQ(ToUtf8(ErrorOf([&] { converter.FillResourceScript(tmpl); })), "Шаблон сценария ресурсов: " + problem);
+        EXPECT_EQ(ToUtf8(ErrorOf([&] { converter.FillResourceHeader(tmpl); })), "Шаблон заголовка ресурсов: " + problem);
     }
 }
 

@@ -105,7 +105,7 @@ TEST_F(ErtCompile, FillsTheTemplatesAndCopiesTheTree)
                                                             "keep.txt", "res/", "res/app.rc2"}))
             << "run " << run;
         for (const char* name : {"Dialog.rc", "Resource.h", "DialogDlg.h", "DialogDlg.cpp"})
-            EXPECT_EQ(ReadFile(m_output / name), ToCp1251(ReadFile(kExpected / name))) << name << ", run " << run;
+            EXPECT_EQ(ReadFile(m_output / name), FromUtf8(ReadFile(kExpected / name))) << name << ", run " << run;
         EXPECT_EQ(fs::current_path(), m_output);
     }
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Console.h"
 #include "Cp1251.h"
 #include "support/NotifyRecorder.h"
 
@@ -28,11 +29,3 @@ inline void WriteFile(const std::filesystem::path& path, std::string_view text)
     std::ofstream(path, std::ios::binary) << text;
 }
 
-// Windows-1251 bytes of a UTF-8 text (the expected files are kept in UTF-8).
-inline std::string ToCp1251(std::string_view utf8)
-{
-    std::string out;
-    for (std::size_t i = 0; i < utf8.size();)
-        out += char(cp1251::FromUnicode(cp1251::DecodeUtf8(utf8, i)));
-    return out;
-}

@@ -47,7 +47,7 @@ TEST(TranslatorWindow, SampleModuleBecomesCppWithCrLfLineEnds)
     EXPECT_EQ(Child<QPlainTextEdit>(dialog, "edit1000")->toPlainText().count(QLatin1Char('\n')), 14);
     CNotifyRecorder recorder;
     Translate(dialog);
-    const std::string expected = ToCp1251(
+    const std::string expected = FromUtf8(
         std::string(80, '/') + "\r\n"
         "//Модуль сгенерирован программой Zandor.exe (" + std::string(kWebAddress) + ")\r\n"
         "//\r\n"
@@ -89,7 +89,7 @@ TEST(TranslatorWindow, DialogModeGivesTheResourceScript)
             "\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"0\",\"MS Sans Serif\",\"-1\",\"-1\",\"0\",\"Основной\",\"\"}}}"));
     Translate(dialog);
     EXPECT_EQ(Result(dialog),
-              ToCp1251("//Zandor generated resource script.\r\n//\r\n\r\n" + std::string(77, '/') +
+              FromUtf8("//Zandor generated resource script.\r\n//\r\n\r\n" + std::string(77, '/') +
                        "\r\n//\r\n// Dialog\r\n//\r\n\r\n"
                        "IDD_1CDIALOG1 DIALOG DISCARDABLE  0, 0, 100, 50\r\n"
                        "\t\tSTYLE DS_MODALFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_POPUP | WS_CAPTION | WS_SYSMENU\r\n"

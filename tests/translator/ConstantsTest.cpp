@@ -46,7 +46,7 @@ TEST(Constants, TranslateConst)
         {"\"Привет\""_w, "_S(\"Привет\")|\n"_w},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Utf8(TranslateOne(c.source)), Utf8(c.expected)) << Utf8(c.source);
+        EXPECT_EQ(ToUtf8(TranslateOne(c.source)), ToUtf8(c.expected)) << ToUtf8(c.source);
 }
 
 TEST(Constants, ThreeConstantsInARow)
@@ -105,6 +105,6 @@ TEST(Constants, Errors)
         CModuleTranslator t;
         t.SetSource(std::string(c.source));
         EXPECT_THROW(c.op(t), CTranslateError*) << c.source;
-        EXPECT_EQ(Utf8(CTranslateError::GetMessage()), Utf8(c.message));
+        EXPECT_EQ(ToUtf8(CTranslateError::GetMessage()), ToUtf8(c.message));
     }
 }

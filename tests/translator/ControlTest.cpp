@@ -66,7 +66,7 @@ TEST(Control, Blocks)
          "while(Istina)\n{\n\tif(A)\n\t{\n\t\tcontinue;\n\t};\n};\n"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Utf8(Statements(c.source, c.nIndent)), Utf8(c.expected)) << Utf8(c.source);
+        EXPECT_EQ(ToUtf8(Statements(c.source, c.nIndent)), ToUtf8(c.expected)) << ToUtf8(c.source);
 }
 
 TEST(Control, Errors)
@@ -89,11 +89,11 @@ TEST(Control, Errors)
         {"TRY EXCEPT ENDDO", 0, "ERROR: Ожидается ключевое слово КОНЕЦПОПЫТКИ (ENDTRY)"_w},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Utf8(Statements(c.source, c.nIndent)), Utf8(c.expected)) << Utf8(c.source);
+        EXPECT_EQ(ToUtf8(Statements(c.source, c.nIndent)), ToUtf8(c.expected)) << ToUtf8(c.source);
 
     Statements("Если А Тогда\n  Б=1;\nКонецЦикла;"_w, 0);
-    EXPECT_EQ(Utf8(CTranslateError::GetMessage()),
-              Utf8("Если А Тогда\n  Б=1;\nКонецЦикла<?>;\n...\nОжидается ключевое слово КОНЕЦЕСЛИ (ENDIF)"_w));
+    EXPECT_EQ(ToUtf8(CTranslateError::GetMessage()),
+              ToUtf8("Если А Тогда\n  Б=1;\nКонецЦикла<?>;\n...\nОжидается ключевое слово КОНЕЦЕСЛИ (ENDIF)"_w));
 }
 
 // Blocks nested far beyond real code end in our own error; real depths work.
@@ -101,7 +101,7 @@ TEST(Control, NestingDepth)
 {
     const std::string_view tooDeep[] = {"IF A THEN ", "WHILE A DO ", "TRY ", "FOR I=1 TO 2 DO "};
     for (std::string_view open : tooDeep)
-        EXPECT_EQ(Utf8(Statements(Repeat(open, 100000), 1)), Utf8("ERROR: Слишком глубокая вложенность"_w)) << open;
+        EXPECT_EQ(ToUtf8(Statements(Repeat(open, 100000), 1)), ToUtf8("ERROR: Слишком глубокая вложенность"_w)) << open;
 
     const std::string out = Statements(Repeat("IF A THEN ", 100) + "B=1;" + Repeat(" ENDIF", 100), 0);
     EXPECT_NE(out.find(std::string(100, '\t') + "B=1;\n"), std::string::npos);

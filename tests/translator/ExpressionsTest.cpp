@@ -59,7 +59,7 @@ TEST(Expressions, Operators)
         {"А + // c\n Б"_w, "A+// c\nB|\n"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Utf8(Expr(c.source)), Utf8(c.expected)) << Utf8(c.source);
+        EXPECT_EQ(ToUtf8(Expr(c.source)), ToUtf8(c.expected)) << ToUtf8(c.source);
 }
 
 TEST(Expressions, OperandsAndArguments)
@@ -81,7 +81,7 @@ TEST(Expressions, OperandsAndArguments)
         {"Сообщить(\"Тест \"+А)"_w, "Message(_S(\"Тест \")+A)|\n"_w},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Utf8(Expr(c.source)), Utf8(c.expected)) << Utf8(c.source);
+        EXPECT_EQ(ToUtf8(Expr(c.source)), ToUtf8(c.expected)) << ToUtf8(c.source);
 }
 
 TEST(Expressions, DesignatorKinds)
@@ -104,7 +104,7 @@ TEST(Expressions, DesignatorKinds)
         {"Ф().А"_w, "F().Attribute(\"А\") kind 3"_w},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Utf8(Operand(c.source)), Utf8(c.expected)) << Utf8(c.source);
+        EXPECT_EQ(ToUtf8(Operand(c.source)), ToUtf8(c.expected)) << ToUtf8(c.source);
 }
 
 TEST(Expressions, Errors)
@@ -121,12 +121,12 @@ TEST(Expressions, Errors)
         {"А.(1)"_w, "ERROR: Ожидается слово"_w},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Utf8(Expr(c.source)), Utf8(c.expected)) << Utf8(c.source);
+        EXPECT_EQ(ToUtf8(Expr(c.source)), ToUtf8(c.expected)) << ToUtf8(c.source);
 
-    EXPECT_EQ(Utf8(RunOn(std::string(" А"_w), [](CModuleTranslator& t) { t.TranslateOperator(); })),
-              Utf8("ERROR: Ожидается оператор"_w));
+    EXPECT_EQ(ToUtf8(RunOn(std::string(" А"_w), [](CModuleTranslator& t) { t.TranslateOperator(); })),
+              ToUtf8("ERROR: Ожидается оператор"_w));
     RunOn(std::string("Ф(А, Б;"_w), [](CModuleTranslator& t) { t.TranslateExpr(); });
-    EXPECT_EQ(Utf8(CTranslateError::GetMessage()), Utf8("Ф(А, Б<?>;\n...\nОжидается символ ')'"_w));
+    EXPECT_EQ(ToUtf8(CTranslateError::GetMessage()), ToUtf8("Ф(А, Б<?>;\n...\nОжидается символ ')'"_w));
 }
 
 // Nesting far beyond real code ends in our own error, not a stack overflow;
@@ -135,7 +135,7 @@ TEST(Expressions, NestingDepth)
 {
     const std::string_view tooDeep[] = {"(", "Ф("_w, "?("_w, "А["_w, "НЕ("_w, "А.Б("_w};
     for (std::string_view open : tooDeep)
-        EXPECT_EQ(Utf8(Expr(Repeat(open, 100000))), Utf8("ERROR: Слишком глубокая вложенность"_w)) << Utf8(open);
+        EXPECT_EQ(ToUtf8(Expr(Repeat(open, 100000))), ToUtf8("ERROR: Слишком глубокая вложенность"_w)) << ToUtf8(open);
 
     EXPECT_EQ(Expr(Repeat("(", 150) + "1" + Repeat(")", 150)), Repeat("(", 150) + "1" + Repeat(")", 150) + "|\n");
     EXPECT_EQ(Expr(Repeat("F(", 100) + Repeat(")", 100)), Repeat("F(", 100) + Repeat(")", 100) + "|\n");

@@ -29,7 +29,7 @@ std::string Statements(std::string_view source, int nIndent = 0, std::string pre
 void ExpectCases(const std::vector<StatementCase>& cases)
 {
     for (const auto& c : cases)
-        EXPECT_EQ(Utf8(Statements(c.source, c.nIndent)), Utf8(c.expected)) << Utf8(c.source);
+        EXPECT_EQ(ToUtf8(Statements(c.source, c.nIndent)), ToUtf8(c.expected)) << ToUtf8(c.source);
 }
 
 std::string Join(const std::vector<std::string>& list)
@@ -146,7 +146,7 @@ TEST(Statements, ImplicitModuleVariables)
         t.SetSource(std::string(c.source));
         t.m_nIndent = 1;
         t.TranslateStatementList();
-        EXPECT_EQ(Join(t.m_moduleVarList), c.declared) << Utf8(c.source);
+        EXPECT_EQ(Join(t.m_moduleVarList), c.declared) << ToUtf8(c.source);
     }
 
     // Across procedures: the local set is emptied at each procedure start,
@@ -187,8 +187,8 @@ TEST(Statements, Errors)
         {"#1", "ERROR: Ожидается наименование"_w},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Utf8(Statements(c.source)), Utf8(c.message)) << Utf8(c.source);
+        EXPECT_EQ(ToUtf8(Statements(c.source)), ToUtf8(c.message)) << ToUtf8(c.source);
 
     Statements("А=1;\nБ;\nВ=2;"_w);
-    EXPECT_EQ(Utf8(CTranslateError::GetMessage()), Utf8("А=1;\nБ<?>;\nВ=2;\n...\nОжидается символ '='"_w));
+    EXPECT_EQ(ToUtf8(CTranslateError::GetMessage()), ToUtf8("А=1;\nБ<?>;\nВ=2;\n...\nОжидается символ '='"_w));
 }

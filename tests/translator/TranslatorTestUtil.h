@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "support/NotifyRecorder.h"
-#include "support/Utf8.h"
+#include "Console.h"
 #include "Cp1251.h"
 #include "ModuleTranslator.h"
 
